@@ -1,5 +1,7 @@
 #include "channelfile/crc32.h"
 
+#include "channelfile/crc32_folding.h"
+
 #include <array>
 
 namespace {
@@ -38,6 +40,13 @@ std::uint32_t LoadLe32(const std::uint8_t* p) {
 
 std::uint32_t Crc32(std::uint32_t previous, const std::uint8_t* data, std::size_t length) {
   std::uint32_t crc = ~previous;
+  static const bool kCarryLess = CarryLessCrc32Available();
+  if (kCarryLess && length >= 64) {
+    const std::size_t bulk = length & ~std::size_t{15};
+    crc = CarryLessCrc32(crc, data, bulk);
+    data += bulk;
+    length -= bulk;
+  }
   const auto& t = kTables;
   while (length >= kSlices) {
     const std::uint32_t w0 = LoadLe32(data) ^ crc;
