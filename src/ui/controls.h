@@ -7,6 +7,12 @@
 #include <string>
 #include <vector>
 
+// Key codes the grids report to the page logic.
+constexpr int kKeyInsert = 45;
+constexpr int kKeyUp = 38;
+constexpr int kKeyDown = 40;
+constexpr int kKeyDelete = 46;
+
 struct Control {
   bool enabled = true;
   bool visible = true;
