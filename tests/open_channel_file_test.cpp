@@ -248,6 +248,8 @@ const RefusalCase kRefusals[] = {
      ""},
 };
 
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+
 class OpenRefusal : public ChannelFileFixture, public ::testing::WithParamInterface<RefusalCase> {};
 
 // Each refusal names its check, shows its numbered message once, and leaves everything as the

@@ -79,6 +79,8 @@ struct SaveFault {
   std::string text;
 };
 
+void PrintTo(const SaveFault& f, std::ostream* os) { *os << f.name; }
+
 class SaveFaults : public SaveChannelFileTest, public ::testing::WithParamInterface<SaveFault> {};
 
 TEST_P(SaveFaults, KeepTheEarlierFileAndTheHold) {
