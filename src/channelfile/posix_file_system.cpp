@@ -100,7 +100,18 @@ std::optional<std::string> PosixFileSystem::WriteTemporary(const std::string& fo
 }
 
 bool PosixFileSystem::Replace(const std::string& from, const std::string& to) {
-  return ::rename(from.c_str(), to.c_str()) == 0;
+  if (::rename(from.c_str(), to.c_str()) != 0) return false;
+  if (durability_ == Durability::Sync) {
+    // The rename itself lives in the folder; flush it too, so a crash cannot undo the save.
+    const std::size_t slash = to.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : to.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+      ::fsync(fd);
+      ::close(fd);
+    }
+  }
+  return true;
 }
 
 bool PosixFileSystem::Remove(const std::string& path) {

@@ -21,11 +21,11 @@ std::optional<SaveError> Fail(SaveError error, const ChannelFileServices& servic
 std::optional<SaveError> WriteChannelFile(ChannelDatabase& db, ChannelFileSession& session,
                                           const ChannelFileServices& services) {
   services.status.SetStatus("Saving....");
+  // The new file goes beside the opened one; before any open there is nowhere to put it.
   const std::string& savePath = session.paths.SavePath;
-  const std::size_t slash = savePath.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? "" : savePath.substr(0, slash + 1);
+  const std::string& folder = session.paths.FileFolder;
+  if (savePath.empty()) return Fail(SaveError::CannotCreate, services);
   const std::string name = savePath.substr(folder.size());
-  if (name.empty()) return Fail(SaveError::CannotCreate, services);
 
   std::optional<std::string> written;
   try {
