@@ -248,7 +248,9 @@ const RefusalCase kRefusals[] = {
      ""},
 };
 
-void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class OpenRefusal : public ChannelFileFixture, public ::testing::WithParamInterface<RefusalCase> {};
 

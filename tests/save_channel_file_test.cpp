@@ -79,7 +79,9 @@ struct SaveFault {
   std::string text;
 };
 
-void PrintTo(const SaveFault& f, std::ostream* os) { *os << f.name; }
+void PrintTo(const SaveFault& f, std::ostream* os) {
+  *os << f.name;
+}
 
 class SaveFaults : public SaveChannelFileTest, public ::testing::WithParamInterface<SaveFault> {};
 
