@@ -5,12 +5,12 @@
 ChannelPage::ChannelPage(ChannelDatabase& db) : db_(db) {
   ChGrid.colWidths = {40, 157, 40, 40, 40, 40, 40, 40};
   ChGrid.rangeSelect = true;
-  Lock = {{false, true}, "Lock/Unlock Selected", "Ctrl+L"};
+  Lock = {{false}, "Lock/Unlock Selected", "Ctrl+L"};
   for (std::size_t g = 0; g < Fav.size(); ++g) {
     const std::string number = std::to_string(g + 1);
-    Fav[g] = {{false, true}, "Add to/Remove from Fav" + number, "Ctrl+F" + number};
+    Fav[g] = {{false}, "Add to/Remove from Fav" + number, "Ctrl+F" + number};
   }
-  DeleteCh = {{false, true}, "Delete Selected", "Del"};
+  DeleteCh = {{false}, "Delete Selected", "Del"};
 }
 
 void ChannelPage::WriteHeaderTexts() {

@@ -4,7 +4,7 @@ FavouritesPage::FavouritesPage() {
   FavGrid.colWidths = {40, 371};
   FavGrid.rangeSelect = true;
   FavGrid.rowMoving = true;
-  FavDelete = {{false, true}, "Delete Selected", "Del"};
+  FavDelete = {{false}, "Delete Selected", "Del"};
 }
 
 void FavouritesPage::WriteHeaderTexts() {

@@ -30,13 +30,3 @@ void StringGrid::SelectRow(int r) {
   row = std::clamp(r, fixedRows, RowCount() - 1);
   selection = {row, row};
 }
-
-void StringGrid::MoveRow(int from, int to) {
-  if (from < 0 || to < 0 || from >= RowCount() || to >= RowCount() || from == to) return;
-  const auto first = cells_.begin();
-  if (from > to) {
-    std::rotate(first + to, first + from, first + from + 1);
-  } else {
-    std::rotate(first + from, first + from + 1, first + to + 1);
-  }
-}

@@ -15,7 +15,6 @@ constexpr int kKeyDelete = 46;
 
 struct Control {
   bool enabled = true;
-  bool visible = true;
 };
 
 struct Button : Control {
@@ -95,8 +94,6 @@ struct StringGrid : Control {
   void SetCell(int col, int row, std::string text);
   // Makes row current and the only selected row.
   void SelectRow(int row);
-  // Moves a row's texts, as dragging a row does.
-  void MoveRow(int from, int to);
 
  private:
   std::vector<std::vector<std::string>> cells_;  // [row][col]
