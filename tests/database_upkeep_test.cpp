@@ -17,7 +17,7 @@ void SetServices(ChannelDatabase& db, const std::vector<int>& indexes) {
   ClearServices(db);
   for (std::size_t i = 0; i < indexes.size(); ++i) {
     db.Services[i].SetIndex(static_cast<std::int16_t>(indexes[i]));
-    db.Services[i].SetName("S" + std::to_string(i));
+    db.Services[i].SetName(std::to_string(i));
   }
   db.ServiceCount = static_cast<std::uint16_t>(indexes.size());
 }
