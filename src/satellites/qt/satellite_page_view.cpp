@@ -14,7 +14,9 @@ SatellitePageView::SatellitePageView(SatellitePage& page, ViewHost& host, QWidge
   grid_->setFont(bold);
   grid_->setFixedWidth(300);
 
-  grid_->onSelectCell = [this](int col, int row) { page_.SatGridSelectCell(col, row); };
+  grid_->onSelectCell = [this](int col, int row) {
+    host_.HandleBeforeChange([this, col, row] { page_.SatGridSelectCell(col, row); });
+  };
   grid_->onMoved = [this] { host_.Handle([this] { page_.SatGridDrawCell(); }); };
   grid_->onKeyDown = [this](int key) { host_.Handle([this, key] { page_.SatGridKeyDown(key); }); };
   grid_->onWheel = [this] { host_.Handle([this] { page_.SatGridMouseWheelDown(); }); };

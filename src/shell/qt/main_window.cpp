@@ -141,6 +141,10 @@ void MainWindow::Handle(const std::function<void()>& handler) {
   RenderAll();
 }
 
+void MainWindow::HandleBeforeChange(const std::function<void()>& handler) {
+  form_.Run(handler);
+}
+
 void MainWindow::OpenUserGuide() {
   Handle([this] { form_.suiImagePanel1Click(); });
 }

@@ -29,6 +29,7 @@ class MainWindow : public QWidget, public ViewHost {
   void RenderAll();
 
   void Handle(const std::function<void()>& handler) override;
+  void HandleBeforeChange(const std::function<void()>& handler) override;
   void OpenUserGuide() override;
 
   TForm1& form() { return form_; }

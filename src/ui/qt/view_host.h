@@ -8,5 +8,8 @@ class ViewHost {
  public:
   virtual ~ViewHost() = default;
   virtual void Handle(const std::function<void()>& handler) = 0;
+  // The same without showing anything yet: for a handler that runs while the widget is halfway
+  // through a change (a cell about to become current), so nothing may be redrawn.
+  virtual void HandleBeforeChange(const std::function<void()>& handler) = 0;
   virtual void OpenUserGuide() = 0;
 };
